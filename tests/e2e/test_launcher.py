@@ -50,7 +50,7 @@ class LauncherRun:
     def __init__(self, win_folder, cls, text):
         self.disc = lay_out_disc(win_folder)
         self.cls, self.text = cls, text
-        self.proc = SESSION.start(self.disc.win + "Klendo.exe", cwd=self.disc.unix)
+        self.proc = SESSION.start(self.disc.win + "Klendo.exe")
         self.window = SESSION.find_window(cls, text)
         if self.window is None:
             code = self.proc.wait(1)
