@@ -216,12 +216,13 @@ TApplication::TApplication() : TComponent(nullptr), title_(ApplicationTitleOf(Ex
   wc.hIcon = ::LoadIconA(instance, "MAINICON");
   wc.lpszClassName = "TApplication";
   ::RegisterClassA(&wc);
-  // Zero-sized and centred, as it only carries the taskbar button.
-  handle_ =
-      ::CreateWindowExA(0, wc.lpszClassName, title_.c_str(),
-                        WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                        ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0,
-                        0, nullptr, nullptr, instance, nullptr);
+  // Zero-sized and centred, as it only carries the taskbar button. No
+  // caption or frame: Windows would add WS_EX_WINDOWEDGE to whatever extended
+  // style the program gives it.
+  handle_ = ::CreateWindowExA(
+      0, wc.lpszClassName, title_.c_str(), WS_POPUP | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+      ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+      nullptr, instance, nullptr);
 }
 
 TApplication::~TApplication() {
