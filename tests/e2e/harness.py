@@ -7,11 +7,14 @@ means a new Xvfb and a restarted wineserver; the prefix itself keeps nothing of 
 """
 
 import atexit
+import ctypes
 import os
 import select
 import shutil
+import signal
 import struct
 import subprocess
+import sys
 import tempfile
 import time
 import zlib
@@ -22,6 +25,10 @@ WINESERVER = os.environ.get("KLENDO_WINESERVER", "/usr/lib/wine/wineserver")
 
 # What GetDeviceCaps(BITSPIXEL) reports for an Xvfb depth.
 WINE_BPP_FOR_DEPTH = {8: 8, 15: 16, 16: 16, 24: 32}
+
+# The wineserver outlives each Wine process by this much (seconds), and no more: a harness that
+# is killed hard leaves nothing running for long.
+SERVER_LINGER = 120
 
 WS_POPUP = 0x80000000
 WS_CAPTION = 0x00C00000
@@ -125,6 +132,18 @@ class Bitmap:
 # Processes
 
 
+def _die_with_parent():
+    # Xvfb goes when the harness goes, even when it is killed with SIGKILL.
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+def _exit_on_sigterm():
+    # CTest and users stop a run with SIGTERM; turning it into SystemExit runs the clean-up.
+    if signal.getsignal(signal.SIGTERM) is signal.SIG_DFL:
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
+
+
 def _wait(proc, timeout):
     try:
         return proc.wait(timeout=timeout)
@@ -167,7 +186,8 @@ class Xvfb:
             self.popen = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", mode, "-nolisten", "tcp",
                  "-noreset"],
-                stdin=subprocess.DEVNULL, stdout=log, stderr=log, pass_fds=(write_end,))
+                stdin=subprocess.DEVNULL, stdout=log, stderr=log, pass_fds=(write_end,),
+                preexec_fn=_die_with_parent)
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 20
@@ -254,8 +274,9 @@ class Session:
         self.booted = False
         self.processes = []
         self._counter = 0
-        atexit.register(self.close)
         self.probe_win = None
+        atexit.register(self.close)
+        _exit_on_sigterm()
 
     # -- environment --------------------------------------------------------------------------
 
@@ -286,15 +307,16 @@ class Session:
     # -- wineserver and display ---------------------------------------------------------------
 
     def _start_server(self):
-        if not self.booted:
-            self._run_quiet([WINE64, "wineboot", "-i"], 300, "wineboot")
-            self._run_quiet([WINESERVER, "-w"], 60, "wineserver-wait")
-            self.booted = True
-            self.probe_win = self.install(self.probe_exe, "C:\\klendo-e2e\\probe.exe")
-        subprocess.run([WINESERVER, "-p"], env=self.env(), stdin=subprocess.DEVNULL,
+        # The persistent server comes first, its output on /dev/null: wineboot and everything
+        # after it use this one instead of starting one that would hold our files and linger.
+        self.prefix.mkdir(exist_ok=True)
+        subprocess.run([WINESERVER, f"-p{SERVER_LINGER}"], env=self.env(), stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
         self.server_running = True
-        self._run_quiet([WINE64, "cmd", "/c", "exit"], 120, "warm-up")
+        if not self.booted:
+            self._run_quiet([WINE64, "wineboot", "-i"], 300, "wineboot")
+            self.booted = True
+            self.probe_win = self.install(self.probe_exe, "C:\\klendo-e2e\\probe.exe")
 
     def _stop_server(self):
         if self.server_running and self.prefix.exists():
@@ -408,6 +430,10 @@ class Session:
                 continue
             values[key] = int(value, 16) if value.startswith("0x") else int(value)
         return values
+
+    def visible_windows(self):
+        """One line per visible top-level window, for failure messages."""
+        return [f"{hwnd} {desc}" for hwnd, desc in self.probe("list")[1].items()]
 
     def window_gone(self, cls, text, timeout_ms=10000):
         return self.probe("gone", cls, text, str(timeout_ms))[0] == 0

@@ -16,6 +16,8 @@ SESSION = None
 PICTURE_W, PICTURE_H = 400, 269
 SOUND_EDITION = "Aplikace\\Klendo.exe"
 SILENT_EDITION = "Aplikace\\Klendo_ns.exe"
+# The info window shows Info\index.htm and complains when it is missing.
+INFO_PAGE = "<html><body><p>This display shows too few colours or pixels.</p></body></html>\n"
 
 
 def setUpModule():
@@ -32,11 +34,13 @@ def tearDownModule():
 
 
 def lay_out_disc(win_folder):
-    """The launcher plus both editions as recorders, so every start shows up in a log."""
+    """The launcher, both editions as recorders (every start shows up in a log), the info page."""
     disc = SESSION.disc(win_folder)
     disc.put(PROGRAMS["launcher"], "Klendo.exe")
     disc.put(PROGRAMS["recorder"], SOUND_EDITION)
     disc.put(PROGRAMS["recorder"], SILENT_EDITION)
+    (disc.unix / "Info").mkdir()
+    (disc.unix / "Info" / "index.htm").write_text(INFO_PAGE)
     return disc
 
 
@@ -54,9 +58,10 @@ class LauncherRun:
         self.window = SESSION.find_window(cls, text)
         if self.window is None:
             code = self.proc.wait(1)
+            windows = SESSION.visible_windows()
             self.proc.kill()
             raise AssertionError(f"no {cls!r}/{text!r} window appeared; launcher exit code {code}, "
-                                 f"starts {self.disc.starts()}")
+                                 f"starts {self.disc.starts()}, visible windows {windows}")
 
     def close(self):
         """Posts WM_CLOSE; returns (exit code or None, window gone, starts recorded by then)."""
@@ -120,7 +125,8 @@ class IntroScreenAt1024x768x24(unittest.TestCase):
     def test_owner_is_the_tool_window_application_window(self):
         self.assertNotEqual(self.window["owner"], 0)
         self.assertEqual(self.window["owner_exstyle"], WS_EX_TOOLWINDOW,
-                         hex(self.window["owner_exstyle"]))
+                         f"owner exstyle {self.window['owner_exstyle']:#x}, "
+                         f"style {self.window['owner_style']:#x}")
 
     def test_sound_edition_started_once_with_quoted_path(self):
         expected = {log_of(SOUND_EDITION): ['"C:\\Klendo\\Aplikace\\Klendo.exe"']}

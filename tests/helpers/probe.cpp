@@ -111,9 +111,8 @@ DWORD timeout_arg(int argc, char** argv, int index, DWORD fallback) {
   return argc > index ? static_cast<DWORD>(std::strtoul(argv[index], nullptr, 10)) : fallback;
 }
 
-// Polls for the window; null when it did not appear within timeout_ms.
-HWND wait_for_window(const char* cls, const char* text, DWORD timeout_ms) {
-  const DWORD start = GetTickCount();
+// Polls for the window; null when it did not appear before the deadline.
+HWND wait_for_window(const char* cls, const char* text, DWORD start, DWORD timeout_ms) {
   for (;;) {
     if (HWND hwnd = FindWindowA(cls, text))
       return hwnd;
@@ -129,38 +128,106 @@ std::string class_of(HWND hwnd) {
   return name;
 }
 
+unsigned long long handle_value(HWND hwnd) {
+  return static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd));
+}
+
+// What a scenario asks about a window and its owner.
+struct WindowState {
+  LONG style = 0;
+  LONG exstyle = 0;
+  bool visible = false;
+  RECT window{};
+  RECT client{};
+  HWND owner = nullptr;
+  LONG owner_style = 0;
+  LONG owner_exstyle = 0;
+  bool owner_visible = false;
+
+  static WindowState of(HWND hwnd) {
+    WindowState s;
+    s.style = GetWindowLongA(hwnd, GWL_STYLE);
+    s.exstyle = GetWindowLongA(hwnd, GWL_EXSTYLE);
+    s.visible = IsWindowVisible(hwnd) != 0;
+    GetWindowRect(hwnd, &s.window);
+    GetClientRect(hwnd, &s.client);
+    s.owner = GetWindow(hwnd, GW_OWNER);
+    if (s.owner) {
+      s.owner_style = GetWindowLongA(s.owner, GWL_STYLE);
+      s.owner_exstyle = GetWindowLongA(s.owner, GWL_EXSTYLE);
+      s.owner_visible = IsWindowVisible(s.owner) != 0;
+    }
+    return s;
+  }
+
+  bool operator==(const WindowState& o) const {
+    return style == o.style && exstyle == o.exstyle && visible == o.visible &&
+           EqualRect(&window, &o.window) && EqualRect(&client, &o.client) && owner == o.owner &&
+           owner_style == o.owner_style && owner_exstyle == o.owner_exstyle &&
+           owner_visible == o.owner_visible;
+  }
+};
+
 int cmd_find(int argc, char** argv) {
   if (argc < 4)
     return kUsage;
-  HWND hwnd = wait_for_window(any_or(argv[2]), any_or(argv[3]), timeout_arg(argc, argv, 4, 10000));
+  const DWORD start = GetTickCount();
+  const DWORD timeout_ms = timeout_arg(argc, argv, 4, 10000);
+  HWND hwnd = wait_for_window(any_or(argv[2]), any_or(argv[3]), start, timeout_ms);
   if (!hwnd) {
     std::printf("found=0\n");
     return kNotFound;
   }
+  // FindWindow sees a window from CreateWindow on; report it once it is shown and has stopped
+  // changing, or as it is at the deadline.
+  WindowState state = WindowState::of(hwnd);
+  while (GetTickCount() - start < timeout_ms) {
+    Sleep(100);
+    const WindowState again = WindowState::of(hwnd);
+    if (again.visible && again == state)
+      break;
+    state = again;
+  }
+
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  RECT wr{}, cr{};
-  GetWindowRect(hwnd, &wr);
-  GetClientRect(hwnd, &cr);
   char text[256] = "";
   GetWindowTextA(hwnd, text, sizeof(text));
-  std::printf("found=1\nhwnd=0x%llx\npid=%lu\nclass=%s\ntext=%s\n",
-              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)), pid,
+  std::printf("found=1\nhwnd=0x%llx\npid=%lu\nclass=%s\ntext=%s\n", handle_value(hwnd), pid,
               class_of(hwnd).c_str(), text);
   std::printf("style=0x%08lx\nexstyle=0x%08lx\nvisible=%d\n",
-              static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
-              static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_EXSTYLE)),
-              IsWindowVisible(hwnd) ? 1 : 0);
-  std::printf("left=%ld\ntop=%ld\nright=%ld\nbottom=%ld\n", wr.left, wr.top, wr.right, wr.bottom);
-  std::printf("client_width=%ld\nclient_height=%ld\n", cr.right - cr.left, cr.bottom - cr.top);
-  HWND owner = GetWindow(hwnd, GW_OWNER);
-  std::printf("owner=0x%llx\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)));
-  if (owner) {
-    std::printf("owner_class=%s\nowner_exstyle=0x%08lx\nowner_visible=%d\n",
-                class_of(owner).c_str(),
-                static_cast<unsigned long>(GetWindowLongA(owner, GWL_EXSTYLE)),
-                IsWindowVisible(owner) ? 1 : 0);
+              static_cast<unsigned long>(state.style), static_cast<unsigned long>(state.exstyle),
+              state.visible ? 1 : 0);
+  const RECT& w = state.window;
+  std::printf("left=%ld\ntop=%ld\nright=%ld\nbottom=%ld\n", w.left, w.top, w.right, w.bottom);
+  std::printf("client_width=%ld\nclient_height=%ld\n", state.client.right - state.client.left,
+              state.client.bottom - state.client.top);
+  std::printf("owner=0x%llx\n", handle_value(state.owner));
+  if (state.owner) {
+    std::printf("owner_class=%s\nowner_style=0x%08lx\nowner_exstyle=0x%08lx\nowner_visible=%d\n",
+                class_of(state.owner).c_str(), static_cast<unsigned long>(state.owner_style),
+                static_cast<unsigned long>(state.owner_exstyle), state.owner_visible ? 1 : 0);
   }
+  return kFound;
+}
+
+// Every visible top-level window, one line each: what a scenario shows when its window is missing.
+BOOL CALLBACK print_window(HWND hwnd, LPARAM) {
+  if (!IsWindowVisible(hwnd))
+    return TRUE;
+  char text[256] = "";
+  GetWindowTextA(hwnd, text, sizeof(text));
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  std::printf("0x%llx=pid %lu class \"%s\" text \"%s\" rect %ld,%ld,%ld,%ld\n", handle_value(hwnd),
+              pid, class_of(hwnd).c_str(), text, r.left, r.top, r.right, r.bottom);
+  return TRUE;
+}
+
+int cmd_list() {
+  EnumWindows(print_window, 0);
   return kFound;
 }
 
@@ -291,6 +358,7 @@ int usage() {
                        "       probe pixels x y [x y ...]\n"
                        "       probe screenshot out.bmp\n"
                        "       probe caps\n"
+                       "       probe list\n"
                        "<class> or <text> * matches any\n");
   return kUsage;
 }
@@ -314,6 +382,8 @@ int main(int argc, char** argv) {
     rc = cmd_screenshot(argc, argv);
   else if (cmd == "caps")
     rc = cmd_caps();
+  else if (cmd == "list")
+    rc = cmd_list();
   std::fflush(stdout);
   return rc == kUsage ? usage() : rc;
 }
