@@ -1,4 +1,5 @@
 #include "FmxUtils.h"
+#include "FileSystem.h"
 #include "Handle.h"
 #include <memory>
 #include <windows.h>
@@ -6,11 +7,6 @@
 namespace {
 
 constexpr DWORD kChunk = 8192;
-
-bool IsFolder(const std::string& path) {
-  DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::string FullPath(const std::string& path) {
   char full[MAX_PATH];
@@ -27,7 +23,7 @@ std::string FullPath(const std::string& path) {
 void CopyFileTo(const std::string& source, const std::string& destination) {
   std::string target = FullPath(destination);
   // Also after a trailing backslash: Windows takes the two as one.
-  if (IsFolder(target))
+  if (DirectoryExists(target))
     target += "\\" + ExtractFileName(source);
   auto buffer = std::make_unique<char[]>(kChunk);
 

@@ -1,5 +1,6 @@
 #include "Funkce.h"
 #include "Environment.h"
+#include "FileSystem.h"
 #include "FmxUtils.h"
 #include "Handle.h"
 #include "IniFiles.h"
@@ -18,11 +19,6 @@ constexpr const char* kDescription = "Indeo\xAE Video Interactive R4.5";
 // The file search takes the pattern in a buffer of this many characters.
 constexpr std::size_t kPatternBuffer = 256;
 
-bool IsFolder(const std::string& path) {
-  DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // A file, not a folder, with a last-write time that DOS dates can hold
 // (1980 to 2107); anything else counts as missing.
 bool IsFile(const std::string& path) {
@@ -35,16 +31,6 @@ bool IsFile(const std::string& path) {
   WORD date, time;
   return ::FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) &&
          ::FileTimeToDosDateTime(&local, &date, &time);
-}
-
-// Creates folder and every missing folder on its way; what fails shows later.
-void ForceFolders(std::string folder) {
-  while (!folder.empty() && folder.back() == '\\')
-    folder.pop_back();
-  if (folder.size() < 3 || IsFolder(folder) || ExtractFilePath(folder) == folder)
-    return;
-  ForceFolders(ExtractFilePath(folder));
-  ::CreateDirectoryA(folder.c_str(), nullptr);
 }
 
 // Unsigned byte order, the longer string after its own beginning.
@@ -85,8 +71,8 @@ std::string AddBackslash(const std::string& path) {
 bool CopyNewerFiles(const std::string& sourceFolder, const std::string& targetFolder) {
   std::string source = AddBackslash(sourceFolder);
   std::string target = AddBackslash(targetFolder);
-  if (!IsFolder(target))
-    ForceFolders(target);
+  if (!DirectoryExists(target))
+    ForceDirectories(target);
 
   std::string pattern = source + "??*.*";
   if (pattern.size() >= kPatternBuffer)
@@ -118,7 +104,7 @@ bool CopyNewerFiles(const std::string& sourceFolder, const std::string& targetFo
 void InstallCodecAtStart() {
   bool suppressed = AsciiLowerCase(ParamStr(1)) == "s";
   std::string folder = ExeFolder() + "Aplikace\\Instal";
-  bool exists = IsFolder(folder);
+  bool exists = DirectoryExists(folder);
   if (!suppressed && exists)
     InstallCodec(folder);
 }
