@@ -9,7 +9,9 @@
 // found before the library's own.
 #include "SysUtils.h"
 #include <cstdlib>
+#include <exception>
 #include <new>
+#include <typeinfo>
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
@@ -18,13 +20,33 @@ void __verbose_terminate_handler() {
 } // namespace __gnu_cxx
 
 namespace std {
+// Every helper of the library's own set is defined here, so that none of its
+// set is linked beside these.
 void __throw_bad_alloc() {
   throw std::bad_alloc();
 }
-void __throw_length_error(const char* what) {
-  throw Exception(what);
+void __throw_bad_array_new_length() {
+  throw std::bad_array_new_length();
+}
+void __throw_bad_cast() {
+  throw std::bad_cast();
+}
+void __throw_bad_typeid() {
+  throw std::bad_typeid();
+}
+void __throw_bad_exception() {
+  throw std::bad_exception();
 }
 void __throw_logic_error(const char* what) {
+  throw Exception(what);
+}
+void __throw_domain_error(const char* what) {
+  throw Exception(what);
+}
+void __throw_invalid_argument(const char* what) {
+  throw Exception(what);
+}
+void __throw_length_error(const char* what) {
   throw Exception(what);
 }
 void __throw_out_of_range(const char* what) {
@@ -34,7 +56,16 @@ void __throw_out_of_range(const char* what) {
 void __throw_out_of_range_fmt(const char* what, ...) {
   throw Exception(what);
 }
-void __throw_invalid_argument(const char* what) {
+void __throw_runtime_error(const char* what) {
+  throw Exception(what);
+}
+void __throw_range_error(const char* what) {
+  throw Exception(what);
+}
+void __throw_overflow_error(const char* what) {
+  throw Exception(what);
+}
+void __throw_underflow_error(const char* what) {
   throw Exception(what);
 }
 } // namespace std
