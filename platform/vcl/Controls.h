@@ -74,7 +74,7 @@ protected:
   struct CreateParams {
     const char* className = "TWinControl";
     std::string caption;
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     DWORD exStyle = 0;
     int x = 0, y = 0, width = 0, height = 0;
     HWND parent = nullptr;
