@@ -29,7 +29,9 @@ def parse_args():
     parser.add_argument("--out", type=Path, help="the same as OUTDIR")
     parser.add_argument("--disc", type=Path, default=BUILD / "disc",
                         help="disc folder to copy into the prefix (default: the build's sample disc)")
-    parser.add_argument("--mode", help="Xvfb screen mode WxHxD, e.g. 640x480x16")
+    parser.add_argument("--mode", action="append",
+                        help="Xvfb screen mode WxHxD, e.g. 640x480x16; may be given more than "
+                             "once (default: 1024x768x24 and 640x480x16, both screens)")
     parser.add_argument("--silent", action="store_true", help="no wave-out device")
     parser.add_argument("--keep", action="store_true",
                         help="leave the launcher running in your display")
@@ -44,8 +46,8 @@ def parse_args():
     args.outdir = args.out or args.outdir
     if not args.outdir:
         parser.error("give OUTDIR (or --out)")
-    if args.mode:
-        harness.parse_mode(args.mode)
+    for mode in args.mode or []:
+        harness.parse_mode(mode)
     return args
 
 
@@ -93,16 +95,22 @@ def main():
 
     display = os.environ.get("DISPLAY")
     user_display = bool(display) and not args.mode
+    # Under Xvfb both screens by default: the intro screen and the info window.
+    modes = [None] if user_display else (args.mode or ["1024x768x24", "640x480x16"])
+    for mode in modes:
+        if show(args, display if user_display else None, mode):
+            return
+
+
+def show(args, display, mode):
+    """One launcher run on one screen; True when it was left running."""
     session = harness.Session(args.probe, keep=False)
     kept = False
     try:
         print("making a fresh Wine prefix ...")
-        if user_display:
-            caps = session.use_display(display)
-        else:
-            caps = session.use_mode(args.mode or "1024x768x24")
+        caps = session.use_display(display) if display else session.use_mode(mode)
         session.set_sound(not args.silent)
-        where = f"display {display}" if user_display else f"Xvfb {args.mode or '1024x768x24'}"
+        where = f"display {display}" if display else f"Xvfb {mode}"
         print(f"{where}: {caps['width']}x{caps['height']}, {caps['bpp']} bpp, "
               f"{'no' if args.silent else 'one'} wave-out device")
 
@@ -123,20 +131,20 @@ def main():
         for log, lines in disc.starts().items():
             print(f"started ({log}): {lines}")
 
-        if args.keep and user_display:
+        if args.keep and display:
             kept = True
             prefix = session.detach()
             print(f"left running; to stop: WINEPREFIX='{prefix}' {harness.WINESERVER} -k; "
                   f"rm -rf '{session.root}'")
-            return
+            return True
         if args.keep:
             print("--keep applies to your own display only; closing the Xvfb run")
         session.close_window(window["class"], window["text"])
         print(f"launcher exit code after WM_CLOSE: {launcher.wait(15)}")
+        return False
     finally:
         if not kept:
             session.close()
-
 
 if __name__ == "__main__":
     main()
