@@ -120,23 +120,14 @@ void Flow::Text(std::u16string_view text, const Style& style, int font) {
     }
     // The blank joins the line; it is dropped again if the line ends here.
     CommitWord();
-    Piece p;
-    p.font = font;
-    p.color = style.color;
-    p.link = style.link;
-    p.pos = int(chars_.size());
-    p.length = 1;
-    chars_ += u' ';
-    p.width = fonts_.CharWidth(font, ' ');
-    p.ascent = fonts_.Metrics(font).ascent;
-    p.descent = fonts_.Metrics(font).descent;
+    Piece p = CharPiece(u' ', style, font);
     lineWidth_ += p.width;
     trailing_ = p.width;
     Append(line_, p);
   }
 }
 
-void Flow::AppendToWord(char16_t c, const Style& style, int font) {
+Piece Flow::CharPiece(char16_t c, const Style& style, int font) {
   Piece p;
   p.font = font;
   p.color = style.color;
@@ -147,6 +138,11 @@ void Flow::AppendToWord(char16_t c, const Style& style, int font) {
   p.ascent = fonts_.Metrics(font).ascent;
   p.descent = fonts_.Metrics(font).descent;
   chars_ += c;
+  return p;
+}
+
+void Flow::AppendToWord(char16_t c, const Style& style, int font) {
+  Piece p = CharPiece(c, style, font);
   Append(word_, p);
   wordWidth_ += p.width;
   wordHasContent_ = true;

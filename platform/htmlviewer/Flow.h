@@ -95,6 +95,8 @@ private:
   };
   bool Joins(const Piece& a, const Piece& b) const;
   void Append(std::vector<Piece>& list, const Piece& p);
+  // One character as a piece of its own; the character joins the text.
+  Piece CharPiece(char16_t c, const Style& style, int font);
   void AppendToWord(char16_t c, const Style& style, int font);
   void CommitWord();
   void FlushLine(int emptyFont);  // commits the word, then ends the line

@@ -16,6 +16,19 @@ int Clamp(long long v) {
   return int(std::clamp<long long>(v, 0, kUnlimited));
 }
 
+// The leading edge of each column (or row) of the given sizes, and one past
+// the last, with the table's border and spacing around them.
+std::vector<int> Edges(const std::vector<int>& sizes, const TableGrid& g) {
+  std::vector<int> edges(sizes.size() + 1);
+  long long at = g.border + g.spacing;
+  for (size_t i = 0; i <= sizes.size(); ++i) {
+    edges[i] = Clamp(at);
+    if (i < sizes.size())
+      at += sizes[i] + g.spacing;
+  }
+  return edges;
+}
+
 // Adds amount to widths[first..] in proportion to the weights (equally when
 // they are all zero), exactly.
 void Distribute(std::vector<int>& widths, size_t first, const std::vector<long long>& weights,
@@ -257,14 +270,8 @@ void Engine::Table(const Node& table, const Style& outer, Flow& flow) {
     target = std::max<long long>(avail - spacingTotal, g.sumMin);
   std::vector<int> widths = ColumnWidths(g, target);
 
-  std::vector<int> colX(size_t(g.cols) + 1);
-  long long x = g.border + g.spacing;
-  for (size_t c = 0; c <= size_t(g.cols); ++c) {
-    colX[c] = Clamp(x);
-    if (c < size_t(g.cols))
-      x += widths[c] + g.spacing;
-  }
-  int tableWidth = Clamp(x + g.border);
+  std::vector<int> colX = Edges(widths, g);
+  int tableWidth = Clamp(static_cast<long long>(colX.back()) + g.border);
 
   auto tableMark = out.Here();
   out.items.resize(out.items.size() + 2); // background and frame, set below
@@ -309,14 +316,8 @@ void Engine::Table(const Node& table, const Style& outer, Flow& flow) {
     if (placed[i].height > have)
       rowHeight[size_t(cell.row0 + cell.rows - 1)] += int(placed[i].height - have);
   }
-  std::vector<int> rowY(size_t(g.rows) + 1);
-  long long y = g.border + g.spacing;
-  for (size_t r = 0; r <= size_t(g.rows); ++r) {
-    rowY[r] = Clamp(y);
-    if (r < size_t(g.rows))
-      y += rowHeight[r] + g.spacing;
-  }
-  int tableHeight = Clamp(y + g.border);
+  std::vector<int> rowY = Edges(rowHeight, g);
+  int tableHeight = Clamp(static_cast<long long>(rowY.back()) + g.border);
 
   for (size_t i = 0; i < g.cells.size(); ++i) {
     const TableCell& cell = g.cells[i];

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Starts Klendo.exe from a disc folder under Wine and saves screenshots of what it shows.
 
-Uses the X display in DISPLAY when there is one, otherwise (or with --mode) a private Xvfb,
-1024x768x24 unless --mode says otherwise; 640x480x16 shows the info window.
+Uses the X display in DISPLAY when there is one; otherwise (or with --mode) a private Xvfb,
+once at 1024x768x24 (the intro screen) and once at 640x480x16 (the info window) unless --mode
+names the modes.
 
     demo.py OUTDIR [--disc DIR] [--mode WxHxD] [--silent] [--keep]
 """
