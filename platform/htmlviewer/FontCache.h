@@ -8,12 +8,12 @@ class FontCache {
 public:
   explicit FontCache(BYTE charset) : charset_(charset) {}
   void SetCharset(BYTE charset);
-  // The font for spec, owned by the cache.
-  HFONT Get(const html::FontSpec& spec);
+  // The font of that description, owned by the cache.
+  HFONT Get(const html::FontSpec& wanted);
 
 private:
   struct Entry {
-    html::FontSpec spec;
+    html::FontSpec key;
     vcl::UniqueGdi<HFONT> font;
   };
   BYTE charset_;

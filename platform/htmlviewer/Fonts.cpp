@@ -2,12 +2,12 @@
 
 namespace html {
 
-int FontTable::Find(const FontSpec& spec) {
+int FontTable::Find(const FontSpec& wanted) {
   for (size_t i = fonts_.size(); i-- > 0;)
-    if (fonts_[i] == spec)
+    if (fonts_[i] == wanted)
       return int(i);
-  fonts_.push_back(spec);
-  metrics_.push_back(measurer_.Metrics(spec));
+  fonts_.push_back(wanted);
+  metrics_.push_back(measurer_.Metrics(wanted));
   pages_.resize(fonts_.size() * 256);
   return int(fonts_.size() - 1);
 }

@@ -11,7 +11,7 @@ class FontTable {
 public:
   FontTable(TextMeasurer& measurer, std::vector<FontSpec>& fonts)
       : measurer_(measurer), fonts_(fonts) {}
-  int Find(const FontSpec& spec);
+  int Find(const FontSpec& wanted);
   const FontMetrics& Metrics(int font) const { return metrics_[size_t(font)]; }
   int CharWidth(int font, char16_t c);
   int TextWidth(int font, std::u16string_view s);
