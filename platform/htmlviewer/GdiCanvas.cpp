@@ -22,11 +22,12 @@ GdiCanvas::~GdiCanvas() {
 }
 
 void GdiCanvas::UseFont(const html::FontSpec& font) {
-  HFONT f = fonts_.Get(font);
-  if (f != current_) {
-    ::SelectObject(dc_, f);
-    current_ = f;
-  }
+  if (current_ == font)
+    return;
+  // Making room, the cache deletes its fonts: none of them may be selected then.
+  ::SelectObject(dc_, ::GetStockObject(SYSTEM_FONT));
+  ::SelectObject(dc_, fonts_.Get(font));
+  current_ = font;
 }
 
 html::FontMetrics GdiCanvas::Metrics(const html::FontSpec& font) {

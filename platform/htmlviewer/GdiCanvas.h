@@ -6,6 +6,7 @@
 #include "Canvas.h"
 #include "FontCache.h"
 #include "PictureCache.h"
+#include <optional>
 #include <string>
 
 class GdiCanvas : public html::Canvas {
@@ -38,6 +39,6 @@ private:
   PictureCache& pictures_;
   std::string folder_;
   html::Rect clip_;
-  vcl::SelectScope keepFont_; // the DC's own font comes back at the end
-  HFONT current_ = nullptr;
+  vcl::SelectScope keepFont_;             // the DC's own font comes back at the end
+  std::optional<html::FontSpec> current_; // the font selected into the DC
 };

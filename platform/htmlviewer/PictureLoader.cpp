@@ -122,9 +122,13 @@ public:
     void* bitmap = nullptr;
     if (!stream || createFromStream_(stream.get(), &bitmap) != 0)
       return std::nullopt;
-    std::optional<Picture> out = Copy(bitmap);
-    disposeImage_(bitmap); // before the stream it reads from goes
-    return out;
+    // Disposed before the stream it reads from goes, also when the copy throws.
+    struct Disposal {
+      int(WINAPI* dispose)(void*);
+      void* bitmap;
+      ~Disposal() { dispose(bitmap); }
+    } disposal{disposeImage_, bitmap};
+    return Copy(bitmap);
   }
 
 private:
@@ -165,14 +169,15 @@ private:
     if (width_(bitmap, &w) != 0 || height_(bitmap, &h) != 0 || w == 0 || h == 0 || w > 0x4000 ||
         h > 0x4000)
       return std::nullopt;
-    LockRect rect{0, 0, static_cast<INT>(w), static_cast<INT>(h)};
-    BitmapData data{};
-    if (lockBits_(bitmap, &rect, ImageLockModeRead, PixelFormat32bppPARGB, &data) != 0)
-      return std::nullopt;
+    // Allocated first: nothing may throw while the bits are locked.
     Picture out;
     out.width = static_cast<int>(w);
     out.height = static_cast<int>(h);
     out.pixels.resize(static_cast<std::size_t>(w) * h);
+    LockRect rect{0, 0, static_cast<INT>(w), static_cast<INT>(h)};
+    BitmapData data{};
+    if (lockBits_(bitmap, &rect, ImageLockModeRead, PixelFormat32bppPARGB, &data) != 0)
+      return std::nullopt;
     for (UINT y = 0; y < h; ++y)
       std::memcpy(&out.pixels[static_cast<std::size_t>(y) * w],
                   static_cast<const char*>(data.scan0) +

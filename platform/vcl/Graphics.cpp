@@ -79,11 +79,19 @@ void TPicture::LoadFromBitmapFile(std::string data) {
     throw EReadError("Bitmap image is not valid");
   std::memcpy(&file, data.data(), sizeof file);
   std::memcpy(&info, data.data() + sizeof file, sizeof info);
-  long long stride = ((static_cast<long long>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
+  const unsigned bits = info.biBitCount;
+  long long stride = ((static_cast<long long>(info.biWidth) * bits + 31) / 32) * 4;
   long long rows = info.biHeight < 0 ? -static_cast<long long>(info.biHeight) : info.biHeight;
+  // Drawing reads the whole info header and colour table: both must lie
+  // before the pixels.
+  long long colours = info.biClrUsed;
+  if (bits <= 8 && (colours == 0 || colours > (1LL << bits)))
+    colours = 1LL << bits;
+  const long long headers = sizeof file + static_cast<long long>(info.biSize) + colours * 4;
   if (file.bfType != 0x4D42 || info.biSize < sizeof info || info.biWidth <= 0 || rows == 0 ||
-      info.biCompression != BI_RGB || file.bfOffBits < sizeof file + sizeof info ||
-      file.bfOffBits >= data.size() ||
+      info.biCompression != BI_RGB ||
+      (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) ||
+      headers > file.bfOffBits || file.bfOffBits >= data.size() ||
       stride * rows > static_cast<long long>(data.size() - file.bfOffBits))
     throw EReadError("Bitmap image is not valid");
   // Kept without the file header, so that the info header is aligned.

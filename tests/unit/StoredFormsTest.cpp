@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -106,6 +107,49 @@ TEST(StoredForms, MistakesInADescriptionAreReported) {
       ADD_FAILURE() << "accepted: " << c.text;
     } catch (const EReadError& e) {
       EXPECT_NE(e.Message().find(c.message), std::string::npos) << e.Message();
+    }
+  }
+}
+
+// Drawing reads the whole info header and colour table, so both must end
+// before the pixels; a header that claims otherwise is refused.
+TEST(StoredForms, BitmapHeadersEndBeforeThePixels) {
+  auto bitmap = [](WORD bits, DWORD headerSize, DWORD colours, DWORD palette) {
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info + palette;
+    info.biSize = headerSize;
+    info.biWidth = 2;
+    info.biHeight = 2;
+    info.biPlanes = 1;
+    info.biBitCount = bits;
+    info.biClrUsed = colours;
+    std::string data(file.bfOffBits + 2 * 8, '\0');
+    std::memcpy(data.data(), &file, sizeof file);
+    std::memcpy(data.data() + sizeof file, &info, sizeof info);
+    return data;
+  };
+  const struct {
+    WORD bits;
+    DWORD headerSize, colours, palette;
+    bool valid;
+  } cases[] = {
+      {24, 40, 0, 0, true},   {8, 40, 0, 1024, true}, {8, 40, 2, 8, true},    {8, 40, 0, 0, false},
+      {8, 40, 300, 8, false}, {1, 40, 0, 4, false},   {24, 124, 0, 0, false}, {0, 40, 0, 0, false},
+  };
+  for (const auto& c : cases) {
+    TPicture picture;
+    bool accepted = true;
+    try {
+      picture.LoadFromBitmapFile(bitmap(c.bits, c.headerSize, c.colours, c.palette));
+    } catch (const EReadError&) {
+      accepted = false;
+    }
+    EXPECT_EQ(accepted, c.valid) << c.bits << " bits, header " << c.headerSize << ", " << c.colours
+                                 << " colours, " << c.palette << " palette bytes";
+    if (accepted) {
+      EXPECT_EQ(picture.Width(), 2);
     }
   }
 }
