@@ -1,22 +1,10 @@
 #include "Charset.h"
+#include "Ascii.h"
 #include "Page.h"
 #include "Tokenizer.h"
 
 namespace html {
 namespace {
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? char(c + 32) : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i]))
-      return false;
-  return true;
-}
 
 bool StartsNoCase(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && EqualsNoCase(s.substr(0, prefix.size()), prefix);

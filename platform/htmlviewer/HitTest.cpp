@@ -1,4 +1,5 @@
 #include "HitTest.h"
+#include "Ascii.h"
 #include <algorithm>
 #include <climits>
 
@@ -16,15 +17,8 @@ std::optional<int> AnchorY(const LayoutResult& layout, const std::string& name) 
     if (a.name == name)
       return a.y;
   // Pages of the time were careless with letter case.
-  auto lower = [](std::string s) {
-    for (char& c : s)
-      if (c >= 'A' && c <= 'Z')
-        c = char(c + 32);
-    return s;
-  };
-  std::string wanted = lower(name);
   for (const AnchorMark& a : layout.anchors)
-    if (lower(a.name) == wanted)
+    if (EqualsNoCase(a.name, name))
       return a.y;
   return std::nullopt;
 }

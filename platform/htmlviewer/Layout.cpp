@@ -1,4 +1,5 @@
 #include "Layout.h"
+#include "Ascii.h"
 #include "Page.h"
 #include "Values.h"
 #include <algorithm>
@@ -9,12 +10,7 @@ namespace {
 constexpr Color kRuleGray = 0x808080;
 
 bool EqualsNoCase(const std::string* v, std::string_view word) {
-  if (!v || v->size() != word.size())
-    return false;
-  for (size_t i = 0; i < word.size(); ++i)
-    if (char((*v)[i] | 0x20) != word[i])
-      return false;
-  return true;
+  return v && html::EqualsNoCase(*v, word);
 }
 
 // Vertical space around blocks, and their indents.

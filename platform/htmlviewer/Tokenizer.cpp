@@ -1,4 +1,5 @@
 #include "Tokenizer.h"
+#include "Ascii.h"
 
 namespace html {
 namespace {
@@ -8,9 +9,6 @@ bool IsSpace(char c) {
 }
 bool IsLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? char(c + 32) : c;
 }
 
 // Elements whose content is text up to their end tag, not markup.
@@ -34,7 +32,8 @@ bool Tokenizer::Next(Token& t) {
         if (s_[i] != '<' || i + 1 >= s_.size() || s_[i + 1] != '/')
           continue;
         size_t k = 0;
-        while (k < rawEnd_.size() && i + 2 + k < s_.size() && Lower(s_[i + 2 + k]) == rawEnd_[k])
+        while (k < rawEnd_.size() && i + 2 + k < s_.size() &&
+               AsciiLower(s_[i + 2 + k]) == rawEnd_[k])
           ++k;
         size_t after = i + 2 + k;
         if (k == rawEnd_.size() &&
@@ -93,7 +92,7 @@ void Tokenizer::ReadTag(Token& t) {
     ++i;
   }
   while (i < s_.size() && !IsSpace(s_[i]) && s_[i] != '/' && s_[i] != '>')
-    t.name += Lower(s_[i++]);
+    t.name += AsciiLower(s_[i++]);
   for (;;) {
     while (i < s_.size() && (IsSpace(s_[i]) || s_[i] == '/'))
       ++i;
@@ -102,7 +101,7 @@ void Tokenizer::ReadTag(Token& t) {
     TokenAttribute a;
     // A name may begin with "=" ("<a =x>"): take it as part of the name.
     do
-      a.name += Lower(s_[i++]);
+      a.name += AsciiLower(s_[i++]);
     while (i < s_.size() && !IsSpace(s_[i]) && s_[i] != '/' && s_[i] != '>' && s_[i] != '=');
     size_t j = i;
     while (j < s_.size() && IsSpace(s_[j]))

@@ -1,4 +1,5 @@
 #include "Values.h"
+#include "Ascii.h"
 
 namespace html {
 namespace {
@@ -62,13 +63,7 @@ std::optional<Color> ParseColor(std::string_view s) {
   };
   if (s.size() >= 3 && s.size() <= 7) {
     for (const Named& n : kNames) {
-      std::string_view name(n.name);
-      if (name.size() != s.size())
-        continue;
-      bool same = true;
-      for (size_t i = 0; i < s.size() && same; ++i)
-        same = char(s[i] | 0x20) == name[i];
-      if (same)
+      if (EqualsNoCase(s, n.name))
         return n.color;
     }
   }
