@@ -253,7 +253,7 @@ void TApplication::Run() {
   }
 }
 
-void TApplication::HandleException(const std::exception& e) {
+void TApplication::HandleException(const std::exception& e) noexcept {
   std::string text = ErrorReportText(e.what());
   ::MessageBoxA(handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
 }

@@ -92,7 +92,8 @@ public:
   void Terminate() { ::PostQuitMessage(0); }
   // The standard error report: the message (with a full stop), the title,
   // a stop icon and OK.
-  void HandleException(const std::exception& e);
+  // Never throws: it is called from catch blocks in window procedures.
+  void HandleException(const std::exception& e) noexcept;
 
 private:
   static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
