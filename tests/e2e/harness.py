@@ -405,14 +405,19 @@ class Session:
         self.processes.append(proc)
         return proc
 
-    def probe(self, *args, timeout=60):
-        """Runs probe; returns (exit code, {key: value})."""
-        proc = self.start(self.probe_win, *args)
+    def run_tool(self, win_exe, *args, timeout=60):
+        """Runs a helper program that prints key=value lines; returns (exit code, {key: value})."""
+        proc = self.start(win_exe, *args)
         code = proc.wait(timeout)
         if code is None:
             proc.kill()
-            raise HarnessError(f"probe {' '.join(args)} did not finish in {timeout} s")
+            raise HarnessError(f"{PureWindowsPath(win_exe).name} {' '.join(args)} "
+                               f"did not finish in {timeout} s")
         return code, parse_key_values(proc.output())
+
+    def probe(self, *args, timeout=60):
+        """Runs probe; returns (exit code, {key: value})."""
+        return self.run_tool(self.probe_win, *args, timeout=timeout)
 
     def caps(self):
         code, values = self.probe("caps")

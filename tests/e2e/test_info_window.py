@@ -55,12 +55,7 @@ def tearDownModule():
 
 
 def drive(*args, timeout=30):
-    proc = SESSION.start(DRIVER_WIN, *args)
-    code = proc.wait(timeout)
-    if code is None:
-        proc.kill()
-        raise harness.HarnessError(f"viewer_driver {' '.join(args)} did not finish")
-    return code, harness.parse_key_values(proc.output())
+    return SESSION.run_tool(DRIVER_WIN, *args, timeout=timeout)
 
 
 def bmp(width, height, rgb):

@@ -68,12 +68,7 @@ def tearDownModule():
 
 def tool(*args, timeout=60):
     """Runs install_probe; returns (exit code, {key: value})."""
-    proc = SESSION.start(TOOL, *args)
-    code = proc.wait(timeout)
-    if code is None:
-        proc.kill()
-        raise harness.HarnessError(f"install_probe {args} did not finish in {timeout} s")
-    return code, harness.parse_key_values(proc.output())
+    return SESSION.run_tool(TOOL, *args, timeout=timeout)
 
 
 def reg(*args):
